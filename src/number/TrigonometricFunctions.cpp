@@ -18,7 +18,9 @@ Extended Cosine(double x)
 
 Extended Tangent(double x)
 {
-    return fpu::Div(Sine(x), Cosine(x));
+    const Extended sine = Sine(x);
+    const Extended cosine = Cosine(x);
+    return fpu::Div(sine, cosine);
 }
 
 Extended Cotangent(double x)

@@ -36,8 +36,8 @@ int ExactFloor(mpfr_ptr r, mpfr_srcptr x, mpfr_rnd_t)
     return mpfr_floor(r, x);
 }
 
-// x times (or divided by) pi multiplied by numerator and divided by denominator, all exact to
-// far beyond double precision.
+// x * (numerator * pi / denominator) and x * (numerator / (denominator * pi)), exact to far
+// beyond double precision.
 template <long numerator, long denominator> int TimesPi(mpfr_ptr r, mpfr_srcptr x, mpfr_rnd_t rnd)
 {
     mpfr_const_pi(r, rnd);
