@@ -22,8 +22,8 @@ Extended Calculate(char op, double first, Extended second)
 
 Extended Power(double base, std::int32_t exponent)
 {
-    // powl answers at once for any exponent and rounds once in extended, so the store's
-    // rounding gives the nearest or next-to-nearest double. Its flags are the key's
+    // powl answers at once for any exponent, within about a unit of the extended format, so
+    // the store's rounding gives the nearest or next-to-nearest double. Its flags are the key's
     // faults: 0 to a negative power is a division by zero, beyond the extended range an
     // overflow; an underflow passes silently.
     return fpu::Checked([](Extended b, Extended n) { return std::pow(b, n); }, Extended{base},
