@@ -4,7 +4,6 @@
 #include "PowerOfTen.h"
 #include "Utf8.h"
 
-#include <cfenv>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +17,23 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The conversion computes on the x87 unit alone, so only its flags need handling. Reading
+// them is cheap; clearing them (like the C library's feclearexcept, dearer still) costs
+// more than a short conversion, so it is done only when a flag is set.
+constexpr unsigned short kInvalid = 0x01, kOverflow = 0x08, kAllFlags = 0x3F;
+
+unsigned short UnitFlags()
+{
+    unsigned short status = 0;
+    asm volatile("fnstsw %0" : "=a"(status) : : "memory");
+    return status & kAllFlags;
+}
+
+void ClearUnitFlags()
+{
+    asm volatile("fnclex" : : : "memory");
 }
 
 // Reads the digits at text[at...] into value (value × 10 + digit, each step rounded to the
@@ -56,8 +72,11 @@ Extended ParseFloat(std::string_view text, char32_t decimalSeparator)
         ++at;
     }
 
-    // Only the flags of this conversion count; they are read and cleared before returning.
-    fpu::ClearFlags();
+    // Only this conversion's overflow and invalid operation count: a flag left by earlier code
+    // goes first. Every flag is read and cleared before returning.
+    if ((UnitFlags() & (kInvalid | kOverflow)) != 0) {
+        ClearUnitFlags();
+    }
     Extended value = 0;
     bool numberSeen = ReadDigits(text, at, value) > 0;
     std::int64_t fractionDigits = 0;
@@ -93,9 +112,11 @@ Extended ParseFloat(std::string_view text, char32_t decimalSeparator)
 
     const std::int64_t scale = exponent - fractionDigits;
     volatile Extended result = power_of_ten::Scale(value, scale < -5120 ? -5120 : static_cast<int>(scale));
-    const bool outOfRange = std::fetestexcept(FE_OVERFLOW | FE_INVALID) != 0;
-    fpu::ClearFlags();
-    if (at != text.size() || outOfRange) {
+    const unsigned short flags = UnitFlags();
+    if (flags != 0) {
+        ClearUnitFlags();
+    }
+    if (at != text.size() || (flags & (kInvalid | kOverflow)) != 0) {
         Reject(text);
     }
     return negative ? -result : result;

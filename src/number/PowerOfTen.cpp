@@ -50,14 +50,32 @@ Extended Scale(Extended value, int n)
         return std::copysign(Extended(0), value);
     }
     const unsigned magnitude = n < 0 ? -static_cast<unsigned>(n) : static_cast<unsigned>(n);
-    const Extended ones = kOnes[magnitude % 32];
-    const Extended thirtyTwos = kThirtyTwos[(magnitude / 32) % 16];
-    const Extended fiveTwelves = kFiveTwelves[magnitude / 512];
-    // A factor of 1 changes nothing, so every step can run without a test.
+    const unsigned ones = magnitude % 32;
+    const unsigned thirtyTwos = (magnitude / 32) % 16;
+    const unsigned fiveTwelves = magnitude / 512;
+    // A factor of 1 is skipped: it would change nothing, and most texts need one factor only.
     if (n < 0) {
-        return value / ones / thirtyTwos / fiveTwelves;
+        if (ones != 0) {
+            value /= kOnes[ones];
+        }
+        if (thirtyTwos != 0) {
+            value /= kThirtyTwos[thirtyTwos];
+        }
+        if (fiveTwelves != 0) {
+            value /= kFiveTwelves[fiveTwelves];
+        }
+    } else {
+        if (ones != 0) {
+            value *= kOnes[ones];
+        }
+        if (thirtyTwos != 0) {
+            value *= kThirtyTwos[thirtyTwos];
+        }
+        if (fiveTwelves != 0) {
+            value *= kFiveTwelves[fiveTwelves];
+        }
     }
-    return value * ones * thirtyTwos * fiveTwelves;
+    return value;
 }
 
 } // namespace power_of_ten

@@ -80,6 +80,15 @@ TEST_F(ParseFloatTest, KeepsValuesBeyondTheDoubleRangeForTheStoreToFault)
     EXPECT_GT(ParseFloat("1E4931", U','), 9.9999e4930L); // the top of the extended range
 }
 
+TEST_F(ParseFloatTest, IgnoresAnOverflowFlagLeftByEarlierCode)
+{
+    volatile Extended huge = LDBL_MAX;
+    huge = huge * 2; // unchecked: leaves the overflow flag set
+    ASSERT_NE(std::fetestexcept(FE_OVERFLOW), 0);
+    EXPECT_EQ(ParseFloat("0,5", U','), 0.5L);
+    EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
+}
+
 struct Rejected {
     const char* name;
     std::string text;
