@@ -80,8 +80,9 @@ Extended ParseFloat(std::string_view text, char32_t decimalSeparator)
     Extended value = 0;
     bool numberSeen = ReadDigits(text, at, value) > 0;
     std::int64_t fractionDigits = 0;
-    if (text.substr(at).starts_with(separator.View())) {
-        at += separator.View().size();
+    const std::string_view separatorBytes = separator.View();
+    if (at < text.size() && text[at] == separatorBytes[0] && text.substr(at).starts_with(separatorBytes)) {
+        at += separatorBytes.size();
         numberSeen = true;
         fractionDigits = static_cast<std::int64_t>(ReadDigits(text, at, value));
     }
