@@ -94,7 +94,6 @@ void TForm::Show()
     }
     shownBefore_ = true;
     show();
-    raise();
     activateWindow();
 }
 

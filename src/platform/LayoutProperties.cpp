@@ -27,6 +27,13 @@ void ApplyTo(QWidget& widget)
         }
         widget.setPalette(palette);
     }
+    const QVariant background = widget.property("Color");
+    if (background.isValid()) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::Window, QColor(background.toString()));
+        widget.setPalette(palette);
+        widget.setAutoFillBackground(true);
+    }
 }
 
 } // namespace

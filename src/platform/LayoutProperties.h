@@ -2,6 +2,7 @@
 // of the form and its controls and applied when the form is set up:
 //   FontHeight  the character height in pixels (em height, as the desktop's font height)
 //   FontColor   the text colour, "#RRGGBB"
+//   Color       the background colour, "#RRGGBB"
 #pragma once
 
 class QWidget;
