@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QPoint>
-#include <QPointer>
 #include <QSize>
 
 class QEventLoop;

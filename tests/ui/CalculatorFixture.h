@@ -9,8 +9,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <optional>
-#include <string>
 
 class QWidget;
 
