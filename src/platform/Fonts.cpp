@@ -1,0 +1,46 @@
+#include "Fonts.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace fonts {
+
+namespace {
+
+const char* const kWineFontFolder = "/usr/share/wine/fonts/";
+
+// Only the files the layouts use: each registration parses a font file at start-up.
+const char* const kWineFontFiles[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"};
+
+struct Substitution {
+    const char* face;
+    QStringList fallbacks;
+};
+
+} // namespace
+
+void RegisterLayoutFonts()
+{
+    for (const char* file : kWineFontFiles) {
+        const QString path = QString::fromLatin1(kWineFontFolder) + QString::fromLatin1(file);
+        if (QFile::exists(path)) {
+            QFontDatabase::addApplicationFont(path);
+        }
+    }
+    // Where a face is missing, the nearest free one with similar metrics stands in.
+    const Substitution substitutions[] = {
+        {"MS Sans Serif", {"Tahoma", "Liberation Sans", "DejaVu Sans"}},
+        {"Microsoft Sans Serif", {"MS Sans Serif", "Tahoma", "Liberation Sans"}},
+        {"Tahoma", {"DejaVu Sans", "Liberation Sans"}},
+        {"Lucida Sans Unicode", {"DejaVu Sans", "Liberation Sans"}},
+        {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+    };
+    for (const Substitution& substitution : substitutions) {
+        QFont::insertSubstitutions(QString::fromLatin1(substitution.face), substitution.fallbacks);
+    }
+}
+
+} // namespace fonts

@@ -1,0 +1,84 @@
+#include "Panels.h"
+
+#include "Text.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPalette>
+
+TPanel::TPanel(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+std::string TPanel::Caption() const
+{
+    return FromQt(text());
+}
+
+void TPanel::SetCaption(const std::string& caption)
+{
+    setText(ToQt(caption));
+}
+
+std::string TPanel::Hint() const
+{
+    return FromQt(toolTip());
+}
+
+void TPanel::SetHint(const std::string& hint)
+{
+    setToolTip(ToQt(hint));
+}
+
+TColor TPanel::Color() const
+{
+    const QColor colour = palette().color(QPalette::Window);
+    return static_cast<TColor>(colour.red()) | static_cast<TColor>(colour.green()) << 8 |
+           static_cast<TColor>(colour.blue()) << 16;
+}
+
+void TPanel::SetColor(TColor color)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    setPalette(colours);
+}
+
+TGroupBox::TGroupBox(QWidget* parent) : QGroupBox(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+
+std::string TLabel::Caption() const
+{
+    return FromQt(text());
+}
+
+void TLabel::SetCaption(const std::string& caption)
+{
+    setText(ToQt(caption));
+    adjustSize();
+}
+
+TImage::TImage(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+TShape::TShape(QWidget* parent) : QWidget(parent) {}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(rect());
+    painter.setBrush(Qt::white);
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
