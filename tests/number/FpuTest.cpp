@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -14,6 +15,12 @@ struct FaultCase {
     std::function<Extended()> step;
     std::string expected; // message of the fault, or empty when the step passes silently
 };
+
+// Names the case in test listings.
+void PrintTo(const FaultCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 std::string FaultOf(const std::function<Extended()>& step)
 {
