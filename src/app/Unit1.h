@@ -3,9 +3,8 @@
 #pragma once
 
 #include "Form.h"
+#include "Fpu.h"
 #include "ui_Unit1.h"
-
-#include <cstdint>
 
 class TForm1 : public TForm, public Ui::Form1 {
     Q_OBJECT
@@ -77,6 +76,12 @@ public slots:
     // Memory keys
     void Button1Click(TObject* Sender);
     void Button2Click(TObject* Sender);
+
+private:
+    // What the six operator keys share; they differ only in the operator they leave pending.
+    void OperatorKey(char op);
+    // What the one-operand keys share: the display's value through function, back into the display.
+    void FunctionKey(Extended (*function)(double));
 };
 
 extern TForm1* Form1;
@@ -88,4 +93,4 @@ extern double ResultValue;
 extern double WorkValue;
 extern double MemoryValue;
 extern double SqrtValue;
-extern std::int32_t SqrtArgument;
+extern double SqrtArgument;
