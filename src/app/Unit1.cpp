@@ -14,6 +14,7 @@
 #include "ParseInteger.h"
 #include "Percent.h"
 #include "TrigonometricFunctions.h"
+#include "Utf8.h"
 
 #include <string>
 #include <string_view>
@@ -41,27 +42,6 @@ constexpr TColor kSkyBlue = 0xF0CAA6;
 void AppendToDisplay(TEdit& display, std::string_view text)
 {
     display.SetText(display.Text() + std::string(text));
-}
-
-std::string Utf8(char32_t code)
-{
-    std::string text;
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (code >> 18));
-        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return text;
 }
 
 } // namespace
@@ -145,7 +125,7 @@ void TForm1::SpeedButton13Click(TObject*)
 // (the comma of the Russian one included).
 void TForm1::SpeedButton12Click(TObject*)
 {
-    AppendToDisplay(*Edit1, Utf8(number_format::Current().decimal));
+    AppendToDisplay(*Edit1, utf8::Encoded(number_format::Current().decimal).View());
 }
 
 void TForm1::SpeedButton1Click(TObject*)
