@@ -123,8 +123,8 @@ void DisplayTest::selectionOnFocus()
 {
     QFETCH(QString, way);
     QFETCH(bool, selectsAll);
+    user_input::Click(*Form1->Button1); // the focus leaves the display ("M->" writes it: text after)
     Form1->Edit1->SetText("123");
-    user_input::Click(*Form1->Button1); // the focus leaves the display
     if (way == "Tab") {
         user_input::Click(*Form1->BitBtn1);
         user_input::PressKey(*Form1, Qt::Key_Tab, QString()); // BitBtn1 -> Edit1, wrapping round

@@ -293,6 +293,9 @@ void MainWindowTest::speedKeysNeverTakeTheFocus()
     user_input::Click(*Form1->Button1);
     for (TSpeedButton* key : Form1->findChildren<TSpeedButton*>()) {
         QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+        // On the empty display an operator key fails before it hands the display the focus,
+        // so any move of the focus would be the click's own.
+        Form1->Edit1->SetText("");
         user_input::Click(*key);
         QVERIFY2(QApplication::focusWidget() == Form1->Button1, qPrintable(key->text()));
     }
