@@ -6,7 +6,6 @@ install(TARGETS vexorin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ru
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vexorin)
-set(CPACK_PACKAGE_VENDOR Quorvane)
 set(CPACK_PACKAGE_CONTACT "Quorvane <packages@quorvane.invalid>"
     CACHE STRING "Maintainer of the Debian package: name and e-mail address")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small scientific calculator in extended precision")
@@ -15,7 +14,6 @@ set(CPACK_PACKAGE_DESCRIPTION
 a one-value memory and a panel of trigonometric, hyperbolic and logarithmic
 functions, angle conversions, powers and a hypotenuse key. It computes in the
 x87 80-bit extended format. Its interface is in Russian.")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY vexorin)
 # The build type carries debug information; the package ships the binary without it.
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
