@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,14 @@ namespace {
 
 const char* const kWineFontFolder = "/usr/share/wine/fonts/";
 
+struct FontFile {
+    const char* name;
+    bool bitmapsOnly; // fixed-size strikes without outlines
+};
+
 // Only the files the layouts use: each registration parses a font file at start-up.
-const char* const kWineFontFiles[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"};
+const FontFile kWineFontFiles[] = {
+    {"tahoma.ttf", false}, {"tahomabd.ttf", false}, {"ms_sans_serif.ttf", true}};
 
 struct Substitution {
     const char* face;
@@ -24,9 +31,12 @@ struct Substitution {
 
 void RegisterLayoutFonts()
 {
-    for (const char* file : kWineFontFiles) {
-        const QString path = QString::fromLatin1(kWineFontFolder) + QString::fromLatin1(file);
-        if (QFile::exists(path)) {
+    // Bitmaps cannot follow a display scaled by other than one: their glyphs would keep their size on
+    // scaled spacing. There the face's substitute below stands in for it.
+    const bool scaled = qApp->devicePixelRatio() != 1.0;
+    for (const FontFile& file : kWineFontFiles) {
+        const QString path = QString::fromLatin1(kWineFontFolder) + QString::fromLatin1(file.name);
+        if (!(scaled && file.bitmapsOnly) && QFile::exists(path)) {
             QFontDatabase::addApplicationFont(path);
         }
     }

@@ -11,12 +11,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
 #include <QRect>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -128,6 +131,52 @@ std::vector<QAbstractButton*> FunctionPanelKeys()
     return keys;
 }
 
+// The caption's ink on the screen, in device pixels of the key: where the key's picture with its
+// caption differs from its picture without it.
+QRect CaptionInk(QAbstractButton& key)
+{
+    const QImage with = key.grab().toImage();
+    const QString caption = key.text();
+    key.setText(QString());
+    const QImage without = key.grab().toImage();
+    key.setText(caption);
+    QRect ink;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+// Empty when the key shows its whole caption as drawn at the display's scale: the ink lies inside
+// the key's one-pixel border, and is as large as in a key with room to spare, so that nothing of
+// it is cut off. Otherwise what is wrong.
+QString CaptionOverflow(QAbstractButton& key)
+{
+    const qreal ratio = key.devicePixelRatioF();
+    const int border = int(std::ceil(ratio));
+    const QRect inside = QRect(QPoint(0, 0), key.size() * ratio).adjusted(border, border, -border, -border);
+    const QRect ink = CaptionInk(key);
+    const QSize size = key.size();
+    key.resize(size + QSize(20, 20));
+    const QSize roomyInk = CaptionInk(key).size();
+    key.resize(size);
+    const auto text = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+    if (ink.isEmpty() || !inside.contains(ink)) {
+        return QStringLiteral("ink %1 at %2,%3 outside the border")
+            .arg(text(ink.size()))
+            .arg(ink.x())
+            .arg(ink.y());
+    }
+    if (ink.size() != roomyInk) {
+        return QStringLiteral("ink cut to %1 of %2").arg(text(ink.size()), text(roomyInk));
+    }
+    return {};
+}
+
 // A main window that notes the name of every handler the layer invokes on it.
 class SpyForm1 : public TForm1 {
 public:
@@ -147,6 +196,7 @@ class MainWindowTest : public CalculatorFixture {
     Q_OBJECT
 private slots:
     void windowAtStart();
+    void facesFollowTheScale();
     void controlsAsLaidOut_data();
     void controlsAsLaidOut();
     void everyClickReachesItsHandler_data();
@@ -171,6 +221,21 @@ void MainWindowTest::windowAtStart()
     QVERIFY(Form1->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!Form2->isVisible());
     QCOMPARE(QApplication::focusWidget(), Form1->Edit1); // typing goes to the display at once
+}
+
+void MainWindowTest::facesFollowTheScale()
+{
+    if (Form1->devicePixelRatioF() == 1.0) {
+        QSKIP("the display is not scaled");
+    }
+    // A face of fixed bitmaps would draw its glyphs unscaled on scaled spacing.
+    for (TForm* window : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2)}) {
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const QFontInfo face(control->font());
+            QVERIFY2(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()),
+                     qPrintable(control->objectName() + " in " + face.family()));
+        }
+    }
 }
 
 void MainWindowTest::controlsAsLaidOut_data()
@@ -208,6 +273,9 @@ void MainWindowTest::controlsAsLaidOut()
         QVERIFY2(metrics.horizontalAdvance(key->text()) <= key->width() - 2,
                  qPrintable(key->text() + " in " + QFontInfo(key->font()).family()));
         QVERIFY(metrics.height() <= key->height());
+        // And as drawn on the screen, at its scale.
+        const QString overflow = CaptionOverflow(*key);
+        QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
     }
 }
 
