@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 
 TApplication* Application = nullptr;
 
@@ -50,6 +51,11 @@ TApplication::~TApplication()
 void TApplication::Initialize()
 {
     fonts::RegisterLayoutFonts();
+    // The program's pictures live in a static library: registering them here links them in.
+    Q_INIT_RESOURCE(vexorin);
+    // Every window without an icon of its own shows the application icon; QIcon picks the
+    // double-size twin on a display scaled by two.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form)

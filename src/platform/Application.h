@@ -23,7 +23,8 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    // Registers the fonts the layouts ask for.
+    // Registers the fonts the layouts ask for and sets the application icon, which the
+    // program's resources carry as :/icon32.png.
     void Initialize();
 
     const std::string& Title() const { return title_; }
