@@ -1,7 +1,6 @@
 #include "Program.h"
 
 #include "Application.h"
-#include "DesktopIdentity.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -9,7 +8,6 @@ void BuildProgram()
 {
     Application->Initialize();
     Application->SetTitle("QV Vexorin 3.0");
-    desktop_identity::Apply();
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
 }

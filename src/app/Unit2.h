@@ -1,4 +1,5 @@
-// The About window: its layout is Unit2.ui.
+// The About window: its layout is Unit2.ui. Shown modally from the main window's menu,
+// with the memory figures measured once at start-up.
 #pragma once
 
 #include "Form.h"

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 
 TApplication* Application = nullptr;
 
@@ -50,6 +51,14 @@ TApplication::~TApplication()
 void TApplication::Initialize()
 {
     fonts::RegisterLayoutFonts();
+    // The program's pictures live in a static library: registering them here links them in.
+    Q_INIT_RESOURCE(vexorin);
+    // The desktop knows the program by its entry: Wayland compositors match the window to it by
+    // this name. The installed icon theme has every size of the icon; the executable carries
+    // 32 pixels and, for displays scaled by two, the 64-pixel twin that QIcon picks by itself.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.vexorin"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("vexorin"), QIcon(QStringLiteral(":/icon32.png"))));
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form)

@@ -23,7 +23,8 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    // Registers the fonts the layouts ask for.
+    // Registers the fonts the layouts ask for and the program's pictures, and sets the
+    // application icon (:/icon32.png, or the installed theme's) and the desktop entry's name.
     void Initialize();
 
     const std::string& Title() const { return title_; }

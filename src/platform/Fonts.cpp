@@ -43,7 +43,8 @@ void RegisterLayoutFonts()
     // Where a face is missing, the nearest free one with similar metrics stands in.
     const Substitution substitutions[] = {
         {"MS Sans Serif", {"Tahoma", "Liberation Sans", "DejaVu Sans"}},
-        {"Microsoft Sans Serif", {"MS Sans Serif", "Tahoma", "Liberation Sans"}},
+        // An outline face: the bitmaps of MS Sans Serif start at 13 pixels, too big for its small sizes.
+        {"Microsoft Sans Serif", {"Tahoma", "Liberation Sans", "DejaVu Sans"}},
         {"Tahoma", {"DejaVu Sans", "Liberation Sans"}},
         {"Lucida Sans Unicode", {"DejaVu Sans", "Liberation Sans"}},
         {"Arial", {"Liberation Sans", "DejaVu Sans"}},

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "HandlerBinding.h"
 #include "LayoutProperties.h"
+#include "Panels.h"
 #include "Protected.h"
 
 #include <QApplication>
@@ -30,6 +31,10 @@ TForm::~TForm() = default;
 void TForm::SetUpLayout()
 {
     layout_properties::ApplyFonts(*this);
+    // The layout stores each label's size; it shows at the size of its text in its font.
+    for (TLabel* label : findChildren<TLabel*>()) {
+        label->adjustSize();
+    }
 
     // A single fixed border: a close button, a minimise button where the layout asks for
     // one, never a maximise button.

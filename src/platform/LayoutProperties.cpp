@@ -34,6 +34,9 @@ void ApplyTo(QWidget& widget)
         widget.setPalette(palette);
         widget.setAutoFillBackground(true);
     }
+    if (widget.property("Transparent").toBool()) {
+        widget.setAutoFillBackground(false);
+    }
 }
 
 } // namespace

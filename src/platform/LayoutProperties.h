@@ -3,6 +3,7 @@
 //   FontHeight  the character height in pixels (em height, as the desktop's font height)
 //   FontColor   the text colour, "#RRGGBB"
 //   Color       the background colour, "#RRGGBB"
+//   Transparent true: the control paints no background, what lies below shows through
 #pragma once
 
 class QWidget;

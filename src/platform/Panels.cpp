@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPalette>
+#include <QRect>
 
 TPanel::TPanel(QWidget* parent) : QLabel(parent)
 {
@@ -53,7 +54,11 @@ TGroupBox::TGroupBox(QWidget* parent) : QGroupBox(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
+{
+    // Unless its layout makes it transparent, a label paints its background in its parent's colour.
+    setAutoFillBackground(true);
+}
 
 std::string TLabel::Caption() const
 {
@@ -79,6 +84,10 @@ void TShape::paintEvent(QPaintEvent*)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRect(rect());
-    painter.setBrush(Qt::white);
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    // A shape one or two pixels high or wide has no inside: all of it is the pen's line.
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    if (inside.isValid()) {
+        painter.setBrush(Qt::white);
+        painter.drawRect(inside);
+    }
 }

@@ -33,7 +33,8 @@ public:
     explicit TGroupBox(QWidget* parent = nullptr);
 };
 
-// A line of text that takes the size of the text it shows.
+// A line of text that takes the size of the text it shows, on its parent's colour unless
+// its layout makes it transparent.
 class TLabel : public QLabel {
     Q_OBJECT
 public:

@@ -15,14 +15,18 @@
 // Output: after every command but about, one line
 //   {"pressed", "error", "display", "memory", "hint", "colour", "focus", "toggle"}.
 // Status: 0 at the end of the input, 2 for a line that is not understood.
+// Environment: VEXORIN_SCRIPT_MEMINFO names a file in the form of /proc/meminfo that
+// stands in for the system's, so that the About window's figures are known.
 #include "ScenarioRunner.h"
 
 #include "Application.h"
 #include "Form.h"
+#include "MemoryStatus.h"
 #include "Program.h"
 
 #include <QCoreApplication>
 
+#include <fstream>
 #include <iostream>
 
 int main(int argc, char* argv[])
@@ -34,6 +38,11 @@ int main(int argc, char* argv[])
     ScenarioRunner runner;
     // No dialog ever blocks: the error dialog's text is recorded for the state line.
     Application->SetExceptionPresenter([&runner](const std::string& text) { runner.RecordError(text); });
+    if (const QByteArray meminfo = qgetenv("VEXORIN_SCRIPT_MEMINFO"); !meminfo.isEmpty()) {
+        std::ifstream file(meminfo.toStdString());
+        const MEMORYSTATUS status = memory_status::FromMeminfo(file);
+        memory_status::SetSource([status] { return status; });
+    }
     BuildProgram();
     Application->MainForm()->Show();
     QCoreApplication::processEvents();
