@@ -130,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{"NegativeInfinity", "-INF", U','}, Rejected{"NotANumber", "NAN", U','},
         Rejected{"NoBreakSpace", "1\u00A0", U','}, Rejected{"NarrowNoBreakSpace", "1\u202F000", U','},
         Rejected{"CyrillicExponentLetter", "1\u04153", U','}, Rejected{"InvalidUtf8", "1\xFF", U','},
+        Rejected{"NulCharacter", std::string{'1', '\0', '2'}, U','},
         Rejected{"TruncatedMultibyteSeparator", "12\xD9", U'\u066B'},
         Rejected{"DigitAfterExponentReached500", "1E5000", U','},
         Rejected{"BeyondExtendedRange", "1E4999", U','}, Rejected{"NegativeBeyondRange", "-1E4999", U','},
