@@ -5,11 +5,15 @@
 #include <stdexcept>
 #include <string>
 
-// Root of every failure the calculator reports; what() is the message shown to the user.
+// Root of every failure the calculator reports; Message() is the message shown to the user.
+// It is kept whole: what() ends at the first NUL, which a quoted display text may hold.
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(const std::string& message) : std::runtime_error(message), message_(message) {}
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // A failure reported by the processor (or by the checks that stand in for its traps).

@@ -9,11 +9,6 @@
 
 namespace {
 
-[[noreturn]] void Reject(std::string_view text)
-{
-    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -34,6 +29,14 @@ unsigned short UnitFlags()
 void ClearUnitFlags()
 {
     asm volatile("fnclex" : : : "memory");
+}
+
+// A text can be rejected before the flags are looked at, with flags of earlier code still set,
+// so the rejection clears them itself: beside the throw that costs nothing.
+[[noreturn]] void Reject(std::string_view text)
+{
+    ClearUnitFlags();
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
 // Reads the digits at text[at...] into value (value × 10 + digit, each step rounded to the

@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         IntegerCase{"Plain", "42", 42, 42}, IntegerCase{"LeadingSpaces", "   42", 42, 42},
         IntegerCase{"Plus", "+42", 42, 42}, IntegerCase{"TrailingSpace", "42 ", kFails, 42},
+        IntegerCase{"NulCharacter", std::string{'4', '\0', '2'}, kFails, 4},
         IntegerCase{"Minus", "-42", -42, -42}, IntegerCase{"LeadingZeros", "007", 7, 7},
         IntegerCase{"Dollar", "$1F", 31, 31}, IntegerCase{"LetterX", "x1F", 31, 31},
         IntegerCase{"CapitalX", "X1F", 31, 31}, IntegerCase{"ZeroX", "0x1f", 31, 31},
