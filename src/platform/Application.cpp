@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "ErrorDialog.h"
+#include "Faults.h"
 #include "Fonts.h"
 #include "Form.h"
 
@@ -88,7 +89,9 @@ void TApplication::Terminate()
 
 void TApplication::ShowException(const std::exception& failure)
 {
-    const std::string text = error_dialog::TextOf(failure.what());
+    // Our own failures keep their whole message, a quoted text with a NUL in it included.
+    const auto* own = dynamic_cast<const Exception*>(&failure);
+    const std::string text = error_dialog::TextOf(own != nullptr ? own->Message() : failure.what());
     if (presenter_) {
         presenter_(text);
     } else {
