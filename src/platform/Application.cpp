@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "ErrorDialog.h"
 #include "Fonts.h"
 #include "Form.h"
@@ -36,6 +37,7 @@ TApplication::TApplication(int& argc, char** argv) : qt_(std::make_unique<QtAppl
     Application = this;
     // Closing the main window ends the program; closing any other window never does.
     QApplication::setQuitOnLastWindowClosed(false);
+    accessibility::InstallInterfaces();
     fpu::InitializeUnit();
     number_format::ReadSettings();
 }
