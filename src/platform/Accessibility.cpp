@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QMetaObject>
 #include <QResizeEvent>
 #include <QStringList>
 #include <QVariant>
@@ -87,8 +88,55 @@ public:
     }
 };
 
+// A key's Press action clicks it from the event loop, after the screen reader has had its
+// answer: a handler that opens the error dialog or the About window would otherwise hold
+// the reply until the user closes it, and the screen reader would take the program for hung.
+class KeyInterface : public QAccessibleWidget {
+public:
+    explicit KeyInterface(QAbstractButton* key) : QAccessibleWidget(key, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return Key().text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = Key().isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (widget()->isEnabled()) {
+            QAbstractButton* key = &Key();
+            QMetaObject::invokeMethod(
+                key, [key] { key->click(); }, Qt::QueuedConnection);
+        }
+    }
+
+private:
+    QAbstractButton& Key() const { return *static_cast<QAbstractButton*>(widget()); }
+};
+
 QAccessibleInterface* LayerInterface(const QString& className, QObject* object)
 {
+    if (className == QLatin1StringView("TSpeedButton") || className == QLatin1StringView("TButton")) {
+        return new KeyInterface(static_cast<QAbstractButton*>(object));
+    }
     if (className == QLatin1StringView("QWidget") && IsClientArea(*object)) {
         return new ClientAreaInterface(static_cast<QWidget*>(object));
     }

@@ -1,4 +1,6 @@
 // What the layer offers a screen reader beyond Qt's own accessible interfaces:
+// - a key pressed through the accessibility interface clicks once the screen reader has
+//   had its answer, even when its handler opens a modal window;
 // - a window's client area offers only the controls that lie wholly inside it, so that keys
 //   below the lower edge of a short window are not read out until the window grows;
 // - a panel with an accessible name from its layout reads as that name and its caption
