@@ -5,6 +5,7 @@ import os
 import re
 import subprocess
 import time
+from dataclasses import dataclass
 
 from layout import Layout
 from waiting import wait_for
@@ -15,15 +16,12 @@ TITLE = "QV Vexorin 3.0"
 TIMEOUT = 15  # seconds for anything the program should do at once, on a loaded machine
 
 
+@dataclass(frozen=True)
 class Geometry:
-    def __init__(self, left, top, width, height):
-        self.left, self.top, self.width, self.height = left, top, width, height
-
-    def __eq__(self, other):
-        return vars(self) == vars(other)
-
-    def __repr__(self):
-        return f"{self.width}x{self.height}+{self.left}+{self.top}"
+    left: int
+    top: int
+    width: int
+    height: int
 
 
 class Calculator:

@@ -98,9 +98,10 @@ class Desktop:
             "LC_ALL": "C.UTF-8",
         }
 
-        # The X server picks a free display itself and tells us which.
+        # The X server picks a free display itself and tells us which; it must not reset when
+        # its last client leaves, between the tools that come and go.
         server = self.spawn(
-            ["Xvfb", "-displayfd", "1", "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", "1", "-noreset", "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
             stdout=subprocess.PIPE,
             stderr=subprocess.DEVNULL,
             text=True,
@@ -115,8 +116,18 @@ class Desktop:
         )
         self.env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(bus.stdout, 20, "dbus-daemon")
 
-        self.spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(self._window_manager_running, 20, "openbox to manage the screen")
+        # The first key from xdotool switches the server's core keyboard to the test device,
+        # and a window manager then reloads its keymap and grabs its keys afresh: a key that
+        # comes meanwhile (Alt+F4 at once) slips past it. Switch before it runs.
+        self.run("xdotool", "key", "shift")
+        log_path = os.path.join(self._home, "openbox.log")
+        with open(log_path, "w") as log:
+            openbox = self.spawn(["openbox", "--sm-disable"], stdout=log, stderr=log)
+        try:
+            wait_for(self._window_manager_running, 20, "openbox to manage the screen")
+        except AssertionError as failure:
+            with open(log_path) as log:
+                raise AssertionError(f"{failure}; openbox {openbox.poll()=} said: {log.read()}") from None
 
         self.spawn(
             ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
