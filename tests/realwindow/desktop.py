@@ -2,8 +2,8 @@
 bus and the accessibility bus, each started here and each stopped here, whatever happens.
 
 Every process runs in its own process group, so that stopping it stops what it spawned
-(the accessibility bus's own daemon and registry); each is also told to die with this
-process, so that not even a killed test leaves anything behind."""
+(the accessibility bus's own daemon and registry). Each is also told to die with this
+process should it be killed; ctest, on a timeout, ends the whole tree of processes itself."""
 
 import ctypes
 import os
