@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "ErrorDialog.h"
 #include "Faults.h"
 #include "Fonts.h"
@@ -38,6 +39,7 @@ TApplication::TApplication(int& argc, char** argv) : qt_(std::make_unique<QtAppl
     Application = this;
     // Closing the main window ends the program; closing any other window never does.
     QApplication::setQuitOnLastWindowClosed(false);
+    accessibility::InstallInterfaces();
     fpu::InitializeUnit();
     number_format::ReadSettings();
 }

@@ -1,5 +1,6 @@
 #include "Buttons.h"
 
+#include "Accessibility.h"
 #include "Text.h"
 
 #include <QKeyEvent>
@@ -33,6 +34,7 @@ std::string TButton::Caption() const
 void TButton::SetCaption(const std::string& caption)
 {
     setText(ToQt(caption));
+    accessibility::NameForCaption(*this);
 }
 
 void TButton::keyPressEvent(QKeyEvent* event)

@@ -1,11 +1,13 @@
 #include "Form.h"
 
+#include "Accessibility.h"
 #include "Application.h"
 #include "HandlerBinding.h"
 #include "LayoutProperties.h"
 #include "Panels.h"
 #include "Protected.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -48,6 +50,12 @@ void TForm::SetUpLayout()
     setFixedSize(property("ClientWidth").toInt(), property("ClientHeight").toInt() + MenuBarHeight(*this));
 
     handler_binding::BindClicks(*this);
+    if (centralWidget() != nullptr) {
+        accessibility::WatchClientArea(*centralWidget());
+    }
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        accessibility::NameForCaption(*button);
+    }
     const QString creationStep = property("OnCreate").toString();
     if (!creationStep.isEmpty()) {
         creationStep_ = handler_binding::Resolve(*this, *this, creationStep);

@@ -1,5 +1,6 @@
 #include "Panels.h"
 
+#include "Accessibility.h"
 #include "Text.h"
 
 #include <QColor>
@@ -23,6 +24,7 @@ std::string TPanel::Caption() const
 void TPanel::SetCaption(const std::string& caption)
 {
     setText(ToQt(caption));
+    accessibility::AnnounceNameChange(*this);
 }
 
 std::string TPanel::Hint() const
@@ -33,6 +35,7 @@ std::string TPanel::Hint() const
 void TPanel::SetHint(const std::string& hint)
 {
     setToolTip(ToQt(hint));
+    accessibility::AnnounceDescriptionChange(*this);
 }
 
 TColor TPanel::Color() const
