@@ -24,7 +24,7 @@ public:
     TApplication& operator=(const TApplication&) = delete;
 
     // Registers the fonts the layouts ask for and the program's pictures, and sets the
-    // application icon (:/icon32.png, or the installed theme's) and the desktop entry's name.
+    // application icon (:/icon32.png) and the desktop entry's name.
     void Initialize();
 
     const std::string& Title() const { return title_; }
