@@ -1,5 +1,7 @@
 #include "IntegerScan.h"
 
+#include "NumberStart.h"
+
 namespace {
 
 // The digit's value in the base, or −1 when the character is no digit of it.
@@ -26,15 +28,7 @@ IntegerScan Stopped(std::uint32_t magnitude)
 
 IntegerScan ScanInteger(std::string_view text)
 {
-    std::size_t at = 0;
-    while (at < text.size() && text[at] == ' ') {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
+    auto [at, negative] = SkipSpacesAndSign(text);
     bool hexadecimal = false;
     if (at < text.size() && (text[at] == '$' || text[at] == 'x' || text[at] == 'X')) {
         hexadecimal = true;

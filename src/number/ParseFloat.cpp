@@ -1,6 +1,7 @@
 #include "ParseFloat.h"
 
 #include "NumberFormat.h"
+#include "NumberStart.h"
 #include "PowerOfTen.h"
 #include "Utf8.h"
 
@@ -65,15 +66,7 @@ std::size_t ReadDigits(std::string_view text, std::size_t& at, Extended& value)
 Extended ParseFloat(std::string_view text, char32_t decimalSeparator)
 {
     const utf8::Encoded separator(decimalSeparator);
-    std::size_t at = 0;
-    while (at < text.size() && text[at] == ' ') {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
+    auto [at, negative] = SkipSpacesAndSign(text);
 
     // Only this conversion's overflow and invalid operation count: a flag left by earlier code
     // goes first. Every flag is read and cleared before returning.
