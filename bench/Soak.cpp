@@ -45,6 +45,7 @@ void PrintMemory(const char* when, std::uint64_t steps)
     const Memory memory = MemoryNow();
     std::printf("memory %-8s (%9llu steps): VmHWM %ld kB, VmRSS %ld kB\n", when,
                 static_cast<unsigned long long>(steps), memory.peak, memory.resident);
+    std::fflush(stdout); // the lines show while a long soak runs, also into a file
 }
 
 // Display texts a user might type or paste: numbers of every shape in both decimal notations,
