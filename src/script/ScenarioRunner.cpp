@@ -143,13 +143,7 @@ bool ScenarioRunner::ChooseMenu(const std::string& caption)
 
 void ScenarioRunner::EnterText(const std::string& text)
 {
-    user_input::Click(*Form1->Edit1);
-    user_input::PressKey(*Form1, Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier);
-    if (text.empty()) {
-        // Nothing typed in place of the selection still replaces it.
-        user_input::PressKey(*Form1, Qt::Key_Backspace, QString());
-    }
-    user_input::Type(*Form1, ToQt(text));
+    user_input::ReplaceText(*Form1->Edit1, ToQt(text));
 }
 
 bool ScenarioRunner::PressKey(const std::string& key)

@@ -56,6 +56,18 @@ void Type(QWidget& window, const QString& text)
     }
 }
 
+void ReplaceText(QWidget& field, const QString& text)
+{
+    Click(field);
+    QWidget& window = *field.window();
+    PressKey(window, Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier);
+    if (text.isEmpty()) {
+        // Nothing typed in place of the selection still replaces it.
+        PressKey(window, Qt::Key_Backspace, QString());
+    }
+    Type(window, text);
+}
+
 void ClickMenuItem(QMenuBar& bar, QAction& item)
 {
     const QPoint centre = bar.mapTo(bar.window(), bar.actionGeometry(&item).center());

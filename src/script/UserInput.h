@@ -20,6 +20,10 @@ void Click(QWidget& control);
 // Types the characters of text into the focused control of window.
 void Type(QWidget& window, const QString& text);
 
+// Clicks into the edit field, selects all its text and types text in its place; an empty
+// text deletes what was there.
+void ReplaceText(QWidget& field, const QString& text);
+
 // Clicks an entry of the window's menu bar.
 void ClickMenuItem(QMenuBar& bar, QAction& item);
 
