@@ -30,7 +30,11 @@ public:
             }
             const qsizetype kept = prefix + suffix;
             const qsizetype room = std::max<qsizetype>(0, TEdit::kMaxLength - kept);
-            const qsizetype inserted = std::min(room, input.size() - prefix - suffix);
+            qsizetype inserted = std::min(room, input.size() - prefix - suffix);
+            // A character beyond U+FFFF is two UTF-16 units: it fits whole or not at all.
+            if (inserted > 0 && input[prefix + inserted - 1].isHighSurrogate()) {
+                --inserted;
+            }
             input = input.left(prefix + inserted) + input.right(suffix);
             cursor = static_cast<int>(prefix + inserted);
         }

@@ -81,6 +81,8 @@ void DisplayTest::typingLimit_data()
         << QString(45, '4') << Edit::PasteAtEnd << "1234567890" << QString(45, '4') + "12345";
     QTest::newRow("paste inside cut to what fits")
         << QString(48, '4') << Edit::PasteAfterTen << "abc" << QString(10, '4') + "ab" + QString(38, '4');
+    QTest::newRow("paste keeps a character beyond U+FFFF whole")
+        << QString(49, '4') << Edit::PasteAtEnd << QString::fromUtf8("\U0001F600") << QString(49, '4');
     QTest::newRow("a full display takes no more") << fifty << Edit::TypeAtEnd << "7" << fifty;
     QTest::newRow("longer program text takes no more") << sixty << Edit::TypeAtEnd << "7" << sixty;
     QTest::newRow("longer program text can be shortened")
